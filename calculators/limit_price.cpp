@@ -1,0 +1,1 @@
+#include "calculators/calculators.h"
