@@ -16,9 +16,17 @@ inline bool IsGreater(double a, double b) {
 inline bool IsLess(double a, double b) {
   return !(Wide{a} - Wide{b} >= -Wide{CompareTolerance});
 }
-inline bool IsAtLeast(double a, double b) { return !IsLess(a, b); }
-inline bool IsAtMost(double a, double b) { return !IsGreater(a, b); }
-inline bool IsGreaterThanZero(double a) { return a > CompareTolerance; }
-inline bool IsLessThanZero(double a) { return !(a >= -CompareTolerance); }
+inline bool IsAtLeast(double a, double b) {
+  return !IsLess(a, b);
+}
+inline bool IsAtMost(double a, double b) {
+  return !IsGreater(a, b);
+}
+inline bool IsGreaterThanZero(double a) {
+  return a > CompareTolerance;
+}
+inline bool IsLessThanZero(double a) {
+  return !(a >= -CompareTolerance);
+}
 
 }  // namespace numtext

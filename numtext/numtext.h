@@ -17,8 +17,8 @@ std::string FoldFullWidth(std::string_view text);
 
 // The double nearest to the number that the text begins with, after FoldFullWidth and leading
 // white space (space, \t, \n, \v, \f, \r). Form: [+-]digits[.digits] or [+-].digits, then an
-// optional exponent [eEdD][+-]digits. Only the first 25 significant mantissa digits count; a written
-// exponent above 5200 counts as 5201. No digit in the mantissa gives +0.
+// optional exponent [eEdD][+-]digits. Only the first 25 significant mantissa digits count; a
+// written exponent above 5200 counts as 5201. No digit in the mantissa gives +0.
 //   "12.5元" -> 12.5     "1,234" -> 1     "2d2" -> 200     "1e" -> 1     "-0" -> -0
 //   "- 3" -> 0           "1e999" -> +inf  "1e-999" -> 0    "０x1A" -> 0
 double ParseNumber(std::string_view text);
@@ -28,7 +28,7 @@ double ParseNumber(std::string_view text);
 double ParseWithoutFold(std::string_view text);
 
 // At most 13 significant digits, as "%.13g" but rounded half up from the 17-digit half-up
-// rounding of x, with a three-digit exponent and Windows-style texts for the special values.
+// rounding of x, with a three-digit exponent and these texts for the special values:
 //   10.5 -> "10.5"   2.0/3 -> "0.6666666666667"   1e13 -> "1e+013"   1e-5 -> "1e-005"
 //   -0.0 -> "0"      +inf -> "1.#INF"   -inf -> "-1.#INF"   0xFFF8000000000000 -> "-1.#IND"
 //   other quiet NaNs -> "1.#QNAN" (with "-" when the sign bit is set)

@@ -13,7 +13,8 @@ namespace numtext {
 std::string RewriteIntegerText(std::string_view text);
 
 // Decimal box: FormatNumber(ParseWithoutFold(text)); "0" becomes "".
-//   "1.50" -> "1.5"   ".5" -> "0.5"   "1.2.3" -> "1.2"   "10000000000000" -> "1e+013"   "１２" -> ""
+//   "1.50" -> "1.5"   ".5" -> "0.5"   "1.2.3" -> "1.2"   "10000000000000" -> "1e+013"
+//   "１２" -> ""   "1e999" -> "1.#INF"
 std::string RewriteDecimalText(std::string_view text);
 
 }  // namespace numtext

@@ -15,6 +15,8 @@ using Wide = double;
 #endif
 
 // Rounds a wide intermediate to the double that is kept for the next step.
-inline double Keep(Wide x) { return static_cast<double>(x); }
+inline double Keep(Wide x) {
+  return static_cast<double>(x);
+}
 
 }  // namespace numtext

@@ -1,1 +1,0 @@
-#include "numtext/numtext.h"
