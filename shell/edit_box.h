@@ -1,11 +1,13 @@
-// A single-line edit box with one of three input rules.
+// A single-line edit box with one of three input rules: integer and decimal boxes filter what is
+// typed and rewrite their text each time they lose the focus; read-only boxes only let the user
+// select and copy. Writing the text through setText never runs the rules.
 #pragma once
 
 #include <QLineEdit>
 
-namespace shell {
+#include "shell/input_rule.h"
 
-enum class InputRule { Integer, Decimal, ReadOnly };
+namespace shell {
 
 class EditBox : public QLineEdit {
   Q_OBJECT
@@ -15,7 +17,15 @@ class EditBox : public QLineEdit {
 
   InputRule rule() const { return rule_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  void RewriteText();
+
   InputRule rule_;
 };
 
