@@ -58,17 +58,20 @@ char FoldedChar(char32_t code_point) {
 std::string FoldFullWidth(std::string_view text) {
   std::string folded;
   folded.reserve(text.size());
+  std::size_t copied_to = 0;  // the bytes before it are in `folded`
   std::size_t i = 0;
   while (i < text.size()) {
     const char ascii = FoldedChar(ThreeByteCodePoint(text.substr(i)));
-    if (ascii != '\0') {
-      folded.push_back(ascii);
-      i += kFoldedBytes;
-    } else {
-      folded.push_back(text[i]);
+    if (ascii == '\0') {
       ++i;
+      continue;
     }
+    folded.append(text.substr(copied_to, i - copied_to));
+    folded.push_back(ascii);
+    i += kFoldedBytes;
+    copied_to = i;
   }
+  folded.append(text.substr(copied_to));
   return folded;
 }
 

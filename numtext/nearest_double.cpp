@@ -27,9 +27,9 @@ double NearestMagnitude(const ShortDecimal& decimal) {
 
   double magnitude = 0.0;
   if (std::from_chars(text.data(), end, magnitude).ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone out of range; the end that was passed decides.
-    const bool too_large = exponent + decimal.digit_count > 0;
-    magnitude = too_large ? std::numeric_limits<double>::infinity() : 0.0;
+    // from_chars leaves the value alone out of range. Out of range is far above 1 or far below,
+    // so the sign of the exponent tells which end was passed.
+    magnitude = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return magnitude;
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numtext/numtext.h"
@@ -39,8 +40,8 @@ Decimal ExactDecimal(double magnitude) {
                         .ptr;
   const std::string_view written(text.data(), end);
   const std::size_t e = written.find('e');
-  Decimal exact{std::string(1, written[0]) + std::string(written.substr(2, e - 2)), 0};
-  exact.exponent = std::atoi(std::string(written.substr(e + 1)).c_str());
+  Decimal exact{std::string(1, written[0]), std::atoi(std::string(written.substr(e + 1)).c_str())};
+  exact.digits += written.substr(2, e - 2);
   return exact;
 }
 
@@ -55,9 +56,8 @@ Decimal RoundHalfUp(Decimal decimal, std::size_t count) {
     }
     decimal.digits[i] = '0';
   }
-  if (up) {
-    decimal.digits.insert(0, "1");
-    decimal.digits.pop_back();
+  if (up) {  // every digit was 9 and is 0 now
+    decimal.digits[0] = '1';
     ++decimal.exponent;
   }
   return decimal;
@@ -72,28 +72,41 @@ std::string WithoutTrailingZeros(std::string digits) {
 
 std::string ReferenceFormat(double x) {
   const Decimal shown = RoundHalfUp(RoundHalfUp(ExactDecimal(std::fabs(x)), 17), 13);
-  const std::string sign = x < 0 ? "-" : "";
   const int e = shown.exponent;
+  std::string text = x < 0 ? "-" : "";
   if (e < -4 || e >= 13) {
     const std::string mantissa = WithoutTrailingZeros(shown.digits);
-    std::string exponent_digits = std::to_string(std::abs(e));
-    exponent_digits.insert(0, 3 - exponent_digits.size(), '0');
-    return sign + mantissa.substr(0, 1) + (mantissa.size() > 1 ? "." + mantissa.substr(1) : "") +
-           (e < 0 ? "e-" : "e+") + exponent_digits;
+    text += mantissa[0];
+    if (mantissa.size() > 1) {
+      text += '.';
+      text += mantissa.substr(1);
+    }
+    text += e < 0 ? "e-" : "e+";
+    const std::string exponent_digits = std::to_string(std::abs(e));
+    text.append(3 - exponent_digits.size(), '0');
+    text += exponent_digits;
+    return text;
   }
   // Fixed: shift the point through a digit string padded with zeros on both sides.
   const std::string padded = std::string(4, '0') + shown.digits;
   const std::size_t point = static_cast<std::size_t>(4 + e + 1);
   std::string integer = padded.substr(0, point);
   integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+  text += integer;
   std::string fraction = padded.substr(point);
-  while (!fraction.empty() && fraction.back() == '0') {
-    fraction.pop_back();
+  fraction.erase(fraction.find_last_not_of('0') + 1);  // all of it when it is all zeros
+  if (!fraction.empty()) {
+    text += '.';
+    text += fraction;
   }
-  return sign + integer + (fraction.empty() ? "" : "." + fraction);
+  return text;
 }
 
-double FromText(const std::string& text) {
+// The double nearest to digits × 10^exponent, the digits read as an integer.
+double FromDecimal(std::string digits, int exponent) {
+  std::string text = std::move(digits);
+  text += 'e';
+  text += std::to_string(exponent);
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
@@ -167,9 +180,7 @@ TEST_F(FormatNumberReference, Subnormals) {
 TEST_F(FormatNumberReference, ShortDecimals) {
   std::vector<double> values;
   for (int i = 0; i < 50000; ++i) {
-    const std::string text =
-        RandomDigits(RandomInt(1, 6)) + "e" + std::to_string(RandomInt(-25, 20));
-    values.push_back(FromText(text));
+    values.push_back(FromDecimal(RandomDigits(RandomInt(1, 6)), RandomInt(-25, 20)));
   }
   ExpectMatchesReference(values, "short decimals");
 }
@@ -179,8 +190,7 @@ TEST_F(FormatNumberReference, ShortDecimals) {
 TEST_F(FormatNumberReference, NearTiesAtTheFourteenthDigit) {
   std::vector<double> values;
   for (int i = 0; i < 20000; ++i) {
-    const std::string text = "1" + RandomDigits(12) + "5e" + std::to_string(RandomInt(-40, 40));
-    AddAround(values, FromText(text), 2);
+    AddAround(values, FromDecimal('1' + RandomDigits(12) + '5', RandomInt(-40, 40)), 2);
   }
   ExpectMatchesReference(values, "near 14th-digit ties");
 }
@@ -188,7 +198,7 @@ TEST_F(FormatNumberReference, NearTiesAtTheFourteenthDigit) {
 TEST_F(FormatNumberReference, NearPowersOfTenAndTheFormBoundaries) {
   std::vector<double> values;
   for (int power = -323; power <= 308; ++power) {
-    AddAround(values, FromText("1e" + std::to_string(power)), 8);
+    AddAround(values, FromDecimal("1", power), 8);
   }
   for (double boundary : {1e13, 9999999999999.5, 9999999999999.4, 1e-4, 0.000099999999999995,
                           0.00009999999999995, 1e-5}) {
