@@ -1,4 +1,5 @@
-// Prints the figures as the console does, then the ratios between figures that have goals.
+// Prints the figures as the console does, repeated benchmarks by their median only, then the
+// ratios between figures that have goals.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -11,12 +12,18 @@ namespace bench {
 
 class GoalReporter : public benchmark::ConsoleReporter {
  public:
+  GoalReporter();
+
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
 
  private:
+  struct Seconds {
+    double real;
+    double cpu;
+  };
   // Seconds per call of every repetition, by benchmark name.
-  std::map<std::string, std::vector<double>> seconds_;
+  std::map<std::string, std::vector<Seconds>> seconds_;
 };
 
 }  // namespace bench
