@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "numtext/char_class.h"
 #include "numtext/numtext.h"
 
 namespace numtext {
@@ -10,7 +11,7 @@ constexpr std::size_t kGroupSize = 3;
 
 bool IsPlainDecimal(std::string_view unsigned_text) {
   return std::all_of(unsigned_text.begin(), unsigned_text.end(),
-                     [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+                     [](char c) { return IsDigit(c) || c == '.'; });
 }
 
 }  // namespace

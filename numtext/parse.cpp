@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "numtext/char_class.h"
 #include "numtext/numtext.h"
 #include "numtext/short_decimal.h"
 
@@ -10,14 +11,6 @@ namespace {
 
 // A written exponent above the cap counts as one more, so that no text overflows it.
 constexpr std::int64_t kExponentCap = 5200;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool IsExponentLetter(char c) {
   return c == 'e' || c == 'E' || c == 'd' || c == 'D';
@@ -38,6 +31,7 @@ class Scanner {
   std::size_t pos_ = 0;
 };
 
+// Leading zeros are not significant; digits past the 25th significant one count as zeros.
 void AddIntegerDigit(ShortDecimal& decimal, char digit) {
   if (decimal.digit_count == 0 && digit == '0') {
     return;
@@ -49,6 +43,7 @@ void AddIntegerDigit(ShortDecimal& decimal, char digit) {
   }
 }
 
+// Leading zeros only move the point; digits past the 25th significant one are dropped.
 void AddFractionDigit(ShortDecimal& decimal, char digit) {
   if (decimal.digit_count == 0 && digit == '0') {
     --decimal.exponent;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "numtext/char_class.h"
 #include "numtext/numtext.h"
 
 namespace numtext {
@@ -17,14 +18,6 @@ constexpr std::int64_t kHighestInteger = std::numeric_limits<std::int32_t>::max(
 // The value is held in 64 bits and clamped to 32; once the magnitude is past the 32-bit range no
 // further digit can bring it back, so it stops growing there and never overflows.
 constexpr std::int64_t kMagnitudeCap = kHighestInteger + 1;
-
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 std::int32_t ReadInteger(std::string_view text) {
   std::size_t i = 0;

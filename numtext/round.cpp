@@ -34,15 +34,14 @@ double PowerOfTen(std::int64_t power) {
 }  // namespace
 
 double RoundDecimal(double x, int places) {
-  if (x == 0 || std::isnan(x)) {
+  if (x == 0 || !std::isfinite(x)) {
     return x;
   }
   const double magnitude = std::fabs(x);
   const double scale = PowerOfTen(std::abs(std::int64_t{places}));
   const double scaled = places >= 0 ? magnitude * scale : magnitude / scale;
   if (std::isinf(scaled)) {
-    // An infinity passes; so does a finite x too large to scale, which has no fraction to round.
-    return x;
+    return x;  // too large to scale, and so without a fraction to round
   }
   const double nudged = scaled + kNudge;
   double kept = std::trunc(nudged);

@@ -15,21 +15,21 @@ ShownDigits RoundToShownDigits(double magnitude) {
   // to_chars rounds the exact value correctly but breaks ties to even, where half up is asked for.
   // The two differ only in D17 and only when D17 is even, which then stays below 9 and cannot
   // carry into D14: the 13 digits kept are the same either way.
-  // The text is "D1.D2…D17e±XXX".
+  // The text is "D1.D2…D17e±XX", with the exponent's sign at a fixed place.
+  constexpr std::size_t kFractionAt = 2;
+  constexpr std::size_t kExponentSignAt = kFractionAt + (kIntermediateDigits - 1) + 1;
   std::array<char, 32> text{};
   const char* end = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                   std::chars_format::scientific, kIntermediateDigits - 1)
                         .ptr;
   ShownDigits shown;
   shown.digits[0] = text[0];
-  std::copy_n(text.begin() + 2, kShownDigits - 1, shown.digits.begin() + 1);
-  const char* exponent_start = text.data() + 2 + (kIntermediateDigits - 1) + 1;
-  if (*exponent_start == '+') {
-    ++exponent_start;  // from_chars takes "-" but not "+"
-  }
-  std::from_chars(exponent_start, end, shown.exponent);
+  std::copy_n(text.begin() + kFractionAt, kShownDigits - 1, shown.digits.begin() + 1);
+  // from_chars takes "-" but not "+".
+  const std::size_t exponent_at = kExponentSignAt + (text[kExponentSignAt] == '+' ? 1 : 0);
+  std::from_chars(text.data() + exponent_at, end, shown.exponent);
 
-  const char first_dropped = text[2 + kShownDigits - 1];
+  const char first_dropped = text[kFractionAt + kShownDigits - 1];
   if (first_dropped >= '5') {
     auto digit = shown.digits.rbegin();
     for (; digit != shown.digits.rend() && *digit == '9'; ++digit) {

@@ -66,6 +66,7 @@ TEST(RoundDecimal, SpecialValuesPass) {
       {"+inf passes", kInf, 2, kInf},
       {"-inf passes", -kInf, 3, -kInf},
       {"+inf passes with negative places", kInf, -2, kInf},
+      {"-inf passes with places beyond the double range", -kInf, -400, -kInf},
   });
   const double undefined = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
   EXPECT_TRUE(SameDouble(RoundDecimal(undefined, 2), undefined)) << "the undefined NaN passes";
