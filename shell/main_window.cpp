@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QScreen>
 
+#include "shell/accessible_names.h"
 #include "shell/balloon_tip.h"
 #include "shell/bindings.h"
 #include "shell/control_factory.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow() : balloon_(new BalloonTip(this)) {
   BindClicks(*this, *calculators_);
   InstallKeyboard(*this);
   AttachExportTips(*this);
+  NameForScreenReaders(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,0 +1,85 @@
+#include "shell/accessible_interfaces.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+
+#include "shell/combo_box.h"
+#include "shell/label.h"
+
+namespace shell {
+namespace {
+
+// Without this, a label is an anonymous panel. An output label is named after its caption and
+// gives what it shows as its value; any other label is named by its text.
+class AccessibleLabel : public QAccessibleWidget {
+ public:
+  explicit AccessibleLabel(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text kind) const override {
+    const QString shown = static_cast<const Label*>(widget())->text();
+    if (kind == QAccessible::Value) {
+      return shown;
+    }
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return shown;
+    }
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+// On Linux and macOS Qt names an editable combo box after its text, leaving the caption to label
+// relations that self-drawn labels cannot give; a screen reader would say "涨" where it should
+// say "涨/跌". The text becomes the value instead.
+class AccessibleComboBox : public QAccessibleWidget {
+ public:
+  explicit AccessibleComboBox(ComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Value ? box().currentText() : QAccessibleWidget::text(kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.expandable = true;
+    state.expanded = box().view()->isVisible();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    return QAccessibleWidget::actionNames() << showMenuAction();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == showMenuAction()) {
+      box().showPopup();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  ComboBox& box() const { return *static_cast<ComboBox*>(widget()); }
+};
+
+QAccessibleInterface* CreateInterface(const QString&, QObject* object) {
+  if (auto* label = qobject_cast<Label*>(object)) {
+    return new AccessibleLabel(label);
+  }
+  if (auto* box = qobject_cast<ComboBox*>(object)) {
+    return new AccessibleComboBox(box);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+  static const bool installed = [] {
+    QAccessible::installFactory(CreateInterface);
+    return true;
+  }();
+  (void)installed;
+}
+
+}  // namespace shell

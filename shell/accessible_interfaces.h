@@ -1,0 +1,11 @@
+// How screen readers see the window's own control kinds where Qt's defaults fall short.
+#pragma once
+
+namespace shell {
+
+// Makes self-drawn labels static text that reads out what they show, and lets the combo box keep
+// its accessible name on every platform. Has to run before the first control is built; later calls
+// do nothing.
+void InstallAccessibleInterfaces();
+
+}  // namespace shell
