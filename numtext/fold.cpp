@@ -1,6 +1,7 @@
 #include <string>
 #include <string_view>
 
+#include "numtext/fold.h"
 #include "numtext/numtext.h"
 
 namespace numtext {
@@ -21,9 +22,6 @@ constexpr char32_t kFirstFullWidth = U'\uFF01';
 constexpr char32_t kLastFullWidth = U'\uFF5D';
 constexpr char32_t kFullWidthDollar = U'\uFF04';  // stays: "￥" takes the place of "$"
 constexpr char32_t kFullWidthOffset = 0xFEE0;
-
-// Every folded character takes three bytes in UTF-8.
-constexpr std::size_t kFoldedBytes = 3;
 
 // The code point of the three-byte UTF-8 sequence at the start of `bytes`, or 0 when there is none.
 char32_t ThreeByteCodePoint(std::string_view bytes) {
@@ -55,13 +53,18 @@ char FoldedChar(char32_t code_point) {
 
 }  // namespace
 
+char FoldedAtStart(std::string_view text) {
+  const char32_t code_point = ThreeByteCodePoint(text);
+  return code_point == 0 ? '\0' : FoldedChar(code_point);  // most bytes start no such sequence
+}
+
 std::string FoldFullWidth(std::string_view text) {
   std::string folded;
   folded.reserve(text.size());
   std::size_t copied_to = 0;  // the bytes before it are in `folded`
   std::size_t i = 0;
   while (i < text.size()) {
-    const char ascii = FoldedChar(ThreeByteCodePoint(text.substr(i)));
+    const char ascii = FoldedAtStart(text.substr(i));
     if (ascii == '\0') {
       ++i;
       continue;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "numtext/char_class.h"
+#include "numtext/fold.h"
 #include "numtext/numtext.h"
 #include "numtext/short_decimal.h"
 
@@ -16,19 +17,54 @@ bool IsExponentLetter(char c) {
   return c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
 
-// Reads the text once from the start; the end of the text reads as '\0', which ends every part.
+enum class FullWidth { kFold, kKeep };
+
+// Reads the text once from the start, folding full-width forms on the way when asked to, so that
+// nothing after the number is touched. The end of the text reads as '\0', which ends every part.
 class Scanner {
  public:
-  explicit Scanner(std::string_view text) : text_(text) {}
+  Scanner(std::string_view text, FullWidth full_width)
+      : text_(text), full_width_(full_width), current_(CharAt(0)) {}
 
   char Peek(std::size_t ahead = 0) const {
-    return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
+    std::size_t at = pos_ + current_.bytes;
+    Char peeked = current_;
+    for (; ahead > 0; --ahead) {
+      peeked = CharAt(at);
+      at += peeked.bytes;
+    }
+    return peeked.ascii;
   }
-  void Skip(std::size_t count = 1) { pos_ += count; }
+  void Skip(std::size_t count = 1) {
+    for (; count > 0; --count) {
+      pos_ += current_.bytes;
+      current_ = CharAt(pos_);
+    }
+  }
 
  private:
+  struct Char {
+    char ascii;
+    std::size_t bytes;
+  };
+
+  Char CharAt(std::size_t at) const {
+    if (at >= text_.size()) {
+      return {'\0', 0};
+    }
+    if (full_width_ == FullWidth::kFold) {
+      const char folded = FoldedAtStart(text_.substr(at));
+      if (folded != '\0') {
+        return {folded, kFoldedBytes};
+      }
+    }
+    return {text_[at], 1};
+  }
+
   std::string_view text_;
+  FullWidth full_width_;
   std::size_t pos_ = 0;
+  Char current_;  // the character at pos_
 };
 
 // Leading zeros are not significant; digits past the 25th significant one count as zeros.
@@ -71,10 +107,8 @@ std::int64_t ReadExponent(Scanner& scanner) {
   return sign == '-' ? -magnitude : magnitude;
 }
 
-}  // namespace
-
-double ParseWithoutFold(std::string_view text) {
-  Scanner scanner(text);
+double Parse(std::string_view text, FullWidth full_width) {
+  Scanner scanner(text, full_width);
   while (IsWhiteSpace(scanner.Peek())) {
     scanner.Skip();
   }
@@ -102,8 +136,14 @@ double ParseWithoutFold(std::string_view text) {
   return NearestDouble(decimal);
 }
 
+}  // namespace
+
 double ParseNumber(std::string_view text) {
-  return ParseWithoutFold(FoldFullWidth(text));
+  return Parse(text, FullWidth::kFold);
+}
+
+double ParseWithoutFold(std::string_view text) {
+  return Parse(text, FullWidth::kKeep);
 }
 
 }  // namespace numtext

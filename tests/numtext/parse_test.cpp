@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -181,6 +182,22 @@ TEST(ParseNumber, LongTexts) {
   EXPECT_TRUE(SameDouble(ParseNumber(std::string(length, ' ') + "8"), 8.0)) << "many blanks";
   EXPECT_TRUE(SameDouble(ParseNumber("1" + std::string(300, '0') + ".5"), 1e300))
       << "301 integer digits";
+}
+
+// ParseNumber folds as it reads instead of folding the whole text first; the result is the same.
+TEST(ParseNumber, IsParseWithoutFoldOfTheFoldedText) {
+  const std::string_view pieces[] = {"1",      "0",    "9",    ".",    "-",        "+",  "e",  "d",
+                                     " ",      "１",   "０",   "．",   "－",       "＋", "ｅ", "Ｄ",
+                                     "\u3000", "\xEF", "\xBC", "\x91", "\xEF\xBC", "元", "x",  ","};
+  std::mt19937 random(11);
+  for (int i = 0; i < 50000; ++i) {
+    std::string text;
+    for (auto count = random() % 10; count > 0; --count) {
+      text += pieces[random() % std::size(pieces)];
+    }
+    EXPECT_TRUE(SameDouble(ParseNumber(text), ParseWithoutFold(numtext::FoldFullWidth(text))))
+        << text;
+  }
 }
 
 TEST(ParseWithoutFold, FullWidthCharactersEndTheNumber) {
