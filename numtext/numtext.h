@@ -18,7 +18,7 @@ std::string FoldFullWidth(std::string_view text);
 // The double nearest to the number that the text begins with, after FoldFullWidth and leading
 // white space (space, \t, \n, \v, \f, \r). Form: [+-]digits[.digits] or [+-].digits, then an
 // optional exponent [eEdD][+-]digits. Only the first 25 significant mantissa digits count; a
-// written exponent above 5200 counts as 5201. No digit in the mantissa gives +0.
+// written exponent beyond ±5200 counts as ±5201. No digit in the mantissa gives +0.
 //   "12.5元" -> 12.5     "1,234" -> 1     "2d2" -> 200     "1e" -> 1     "-0" -> -0
 //   "- 3" -> 0           "1e999" -> +inf  "1e-999" -> 0    "０x1A" -> 0
 double ParseNumber(std::string_view text);
