@@ -139,6 +139,15 @@ TEST_F(KeyboardTest, UncheckedRadiosAndReadOnlyBoxesAreStops) {
   EXPECT_EQ(FocusName(), "编辑框_均价MY");
 }
 
+TEST_F(KeyboardTest, HiddenAndDisabledStopsArePassedOver) {
+  Control<QWidget>("编辑框2涨跌停计算2")->hide();
+  Control<QWidget>("编辑框3涨跌停计算3")->setEnabled(false);
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "按钮1涨跌停计算1");
+  Press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(FocusName(), "编辑框1涨跌停计算1");
+}
+
 // The combo box is no stop; Tab goes on from its place between the price and the count box.
 TEST_F(KeyboardTest, TabFromTheComboBoxGoesOnFromItsPlace) {
   ClickAndType("组合框1", "");
