@@ -59,13 +59,10 @@ TEST(FoldFullWidth, LeavesEverythingElse) {
   }
 }
 
+// A byte that starts no folded character stays, and the folding goes on right after it.
 TEST(FoldFullWidth, FoldsAfterInvalidBytes) {
-  EXPECT_EQ(FoldFullWidth("\xEF\xEF\xBC\x91"),
-            "\xEF"
-            "1");
-  EXPECT_EQ(FoldFullWidth("\xBC\xEF\xBC\x91"),
-            "\xBC"
-            "1");
+  EXPECT_EQ(FoldFullWidth("\xEF\xEF\xBC\x91"), std::string("\xEF") + "1") << "lone lead byte";
+  EXPECT_EQ(FoldFullWidth("\xBC\xEF\xBC\x91"), std::string("\xBC") + "1") << "stray continuation";
 }
 
 }  // namespace

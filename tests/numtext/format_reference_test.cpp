@@ -2,12 +2,14 @@
 // expansion of each double, over many doubles of the kinds where the rounding is delicate.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 #include <utility>
@@ -126,6 +128,25 @@ void ExpectMatchesReference(const std::vector<double>& values, const char* kind)
     }
   }
   EXPECT_EQ(failures, 0) << kind;
+}
+
+// The model itself, on documented rows that exercise each of its steps.
+TEST(FormatNumberModel, GivesTheDocumentedTexts) {
+  const struct {
+    double x;
+    const char* expected;
+  } rows[] = {
+      {62071.756600285, "62071.75660029"},
+      {2460591476006.5, "2460591476007"},
+      {9999999999999.5, "1e+013"},
+      {123456789012345, "1.234567890123e+014"},
+      {0.000123456789012345, "0.0001234567890123"},
+      {std::numeric_limits<double>::denorm_min(), "4.940656458412e-324"},
+      {-2.5, "-2.5"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReferenceFormat(row.x), row.expected) << row.expected;
+  }
 }
 
 class FormatNumberReference : public testing::Test {
