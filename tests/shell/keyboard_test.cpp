@@ -7,9 +7,11 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <string>
 
+#include "shell/startup.h"
 #include "tests/shell/window_fixture.h"
 
 namespace shell {
@@ -197,6 +199,32 @@ INSTANTIATE_TEST_SUITE_P(Controls, EscTest,
                                            EscCase{"on_a_button", "按钮1涨跌停计算1", ""},
                                            EscCase{"on_a_radio_button", "单选框3", ""}),
                          RowName<EscCase>);
+
+// The whole program: Esc pressed while typing ends the real event loop, with exit code 0.
+TEST(EscExitTest, EscWhileTypingEndsTheProgramWithCodeZero) {
+  bool escPressed = false;
+  QTimer::singleShot(0, [&escPressed] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* window = qobject_cast<MainWindow*>(widget);
+      if (window == nullptr || !QTest::qWaitForWindowActive(window)) {
+        continue;
+      }
+      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+      QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+      escPressed = true;
+    }
+  });
+  // Should Esc fail to close the window, this ends the loop with another code.
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  watchdog.start(10000);
+
+  StartupSeams seams;
+  seams.reportFatalError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
+  EXPECT_EQ(RunWithApplication(seams), 0);
+  EXPECT_TRUE(escPressed);
+}
 
 // ---- Arrow keys on radio buttons ----
 
