@@ -1,6 +1,7 @@
 // Edit boxes on a bare parent window: typing, pasting, input methods and the rewrite when a box
 // loses the focus, driven by real key, mouse and focus events.
 #include "shell/edit_box.h"
+#include "shell/typing_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,47 @@ INSTANTIATE_TEST_SUITE_P(
                       CommitCase{"chinese_only_gives_nothing", InputRule::Decimal, "涨停价", ""},
                       CommitCase{"read_only_takes_nothing", InputRule::ReadOnly, "12", ""}),
     RowName<CommitCase>);
+
+// An input method's preedit is filtered too; its attributes must then point into what is left.
+struct PreeditCase {
+  const char* name;
+  const char* preedit;
+  QInputMethodEvent::Attribute given;
+  int start;  // expected
+  int length;
+};
+
+class PreeditTest : public ::testing::TestWithParam<PreeditCase> {};
+
+TEST_P(PreeditTest, AttributesFollowTheKeptCharacters) {
+  const PreeditCase& c = GetParam();
+  const QInputMethodEvent event(QString::fromUtf8(c.preedit), {c.given});
+  const QList<QInputMethodEvent::Attribute> moved = TypeableAttributes(InputRule::Decimal, event);
+  ASSERT_EQ(moved.size(), 1);
+  EXPECT_EQ(moved[0].type, c.given.type);
+  EXPECT_EQ(moved[0].start, c.start);
+  EXPECT_EQ(moved[0].length, c.length);
+}
+
+using Attr = QInputMethodEvent::Attribute;
+
+INSTANTIATE_TEST_SUITE_P(
+    InputMethod, PreeditTest,
+    ::testing::Values(PreeditCase{"cursor_after_dropped_letters", "1a2b",
+                                  Attr(QInputMethodEvent::Cursor, 4, 1), 2, 1},
+                      PreeditCase{"cursor_length_is_visibility", "ab",
+                                  Attr(QInputMethodEvent::Cursor, 1, 0), 0, 0},
+                      PreeditCase{"format_range_shrinks", "1a2b",
+                                  Attr(QInputMethodEvent::TextFormat, 1, 3), 1, 1},
+                      PreeditCase{"format_range_clamped_to_preedit", "ab1",
+                                  Attr(QInputMethodEvent::TextFormat, 0, 10), 0, 1},
+                      PreeditCase{"selection_is_in_text_positions", "a1",
+                                  Attr(QInputMethodEvent::Selection, 5, 2), 5, 2}),
+    RowName<PreeditCase>);
+
+TEST(PreeditTextTest, DropsWhatTypingDrops) {
+  EXPECT_EQ(TypeableText(InputRule::Integer, QString::fromUtf8("z1中.2１-")).toStdString(), "12-");
+}
 
 // ---- Pasting ----
 
