@@ -4,6 +4,8 @@
 #include <QList>
 #include <QRadioButton>
 #include <QWidget>
+#include <string_view>
+#include <utility>
 
 #include "shell/tab_order.h"
 
@@ -17,6 +19,9 @@ struct Place {
   qsizetype backwardFrom;
 };
 
+// Sees every key press of the window's controls before the control does. Tab and Shift+Tab are
+// taken from the table rather than from Qt's focus chain, which passes over unchecked radio
+// buttons and differs between platforms for read-only line edits.
 class KeyboardFilter : public QObject {
  public:
   KeyboardFilter(QWidget& window, QList<QWidget*> stops)
@@ -27,18 +32,19 @@ class KeyboardFilter : public QObject {
     if (event->type() != QEvent::KeyPress) {
       return false;
     }
+    const auto* key = static_cast<QKeyEvent*>(event);
     auto* widget = qobject_cast<QWidget*>(watched);
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    switch (key->key()) {
       case Qt::Key_Escape:
         window_.close();
         return true;
       case Qt::Key_Tab:
-        MoveFocus(widget, !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier));
+        MoveFocus(widget, !key->modifiers().testFlag(Qt::ShiftModifier));
         return true;
       case Qt::Key_Backtab:
         MoveFocus(widget, false);
         return true;
-      case Qt::Key_Return:
+      case Qt::Key_Return:  // no control acts on Enter, the combo box included
       case Qt::Key_Enter:
         return true;
       case Qt::Key_Left:
