@@ -133,6 +133,7 @@ class MonkeyTest : public WindowTest {
       for (const QChar c : number) {
         TypeKey(box, QString(c));
       }
+      return true;
     } else if (roll < 45) {
       const Key& key = kControlKeys[random() % std::size(kControlKeys)];
       Log(QString::fromUtf8(key.name));
