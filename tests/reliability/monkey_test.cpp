@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "numtext/rewrite.h"
+#include "shell/edit_box.h"
 #include "tests/reliability/number_shape.h"
 #include "tests/reliability/random_text.h"
 #include "tests/shell/window_fixture.h"
@@ -111,12 +113,12 @@ class MonkeyTest : public WindowTest {
     }
   }
 
-  // One random event; returns whether it was aimed at something other than a button, so that it
-  // must leave the read-only boxes as they were.
+  // One random event; returns whether it may have run an operation: a click on a button, or a
+  // key aimed at one.
   bool Act(std::mt19937_64& random) {
     QWidget* target =
         QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
-    const bool typing = qobject_cast<QAbstractButton*>(target) == nullptr;
+    const bool atButton = qobject_cast<QAbstractButton*>(target) != nullptr;
     const auto roll = random() % 100;
     if (roll < 12) {
       const char c = random() % 2 == 0
@@ -133,7 +135,7 @@ class MonkeyTest : public WindowTest {
       for (const QChar c : number) {
         TypeKey(box, QString(c));
       }
-      return true;
+      return false;
     } else if (roll < 45) {
       const Key& key = kControlKeys[random() % std::size(kControlKeys)];
       Log(QString::fromUtf8(key.name));
@@ -153,7 +155,7 @@ class MonkeyTest : public WindowTest {
       QWidget* control = pool[random() % pool.size()];
       Log("click " + control->objectName());
       QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
-      return false;
+      return qobject_cast<QAbstractButton*>(control) != nullptr;
     } else if (roll < 88) {
       const QString text = random() % kHugePasteOdds == 0 ? reliability::HugeText(random)
                            : random() % 2 == 0            ? reliability::RandomNumberText(random)
@@ -165,7 +167,7 @@ class MonkeyTest : public WindowTest {
       PickDirection(random);
       return false;
     }
-    return typing;
+    return atButton;
   }
 
   // Focuses the direction box and moves its pick with a key, as a user choosing from the list.
@@ -179,6 +181,24 @@ class MonkeyTest : public WindowTest {
                     key);
   }
 
+  // What an event must keep or turn into something known.
+  struct Before {
+    std::array<QString, kReadOnlyBoxes.size()> readOnlyTexts;
+    const EditBox* focusedBox;  // an integer or decimal box with the focus, or null
+    QString focusedText;
+  };
+
+  Before Capture() {
+    Before before{ReadOnlyTexts(), qobject_cast<const EditBox*>(QApplication::focusWidget()), {}};
+    if (before.focusedBox != nullptr && before.focusedBox->rule() == InputRule::ReadOnly) {
+      before.focusedBox = nullptr;
+    }
+    if (before.focusedBox != nullptr) {
+      before.focusedText = before.focusedBox->text();
+    }
+    return before;
+  }
+
   std::array<QString, kReadOnlyBoxes.size()> ReadOnlyTexts() {
     std::array<QString, kReadOnlyBoxes.size()> texts;
     for (std::size_t i = 0; i < kReadOnlyBoxes.size(); ++i) {
@@ -187,9 +207,28 @@ class MonkeyTest : public WindowTest {
     return texts;
   }
 
+  // A box the event took the focus from shows the focus-loss rewrite of its text, unless an
+  // operation may have written it since.
+  static std::string BrokenRewrite(const Before& before) {
+    const EditBox* box = before.focusedBox;
+    if (box == nullptr || QApplication::focusWidget() == box) {
+      return {};
+    }
+    const QByteArray typed = before.focusedText.toUtf8();
+    const std::string_view view(typed.constData(), static_cast<std::size_t>(typed.size()));
+    const std::string expected = box->rule() == InputRule::Integer
+                                     ? numtext::RewriteIntegerText(view)
+                                     : numtext::RewriteDecimalText(view);
+    const std::string shown = box->text().toStdString();
+    if (shown == expected) {
+      return {};
+    }
+    return box->objectName().toStdString() + " shows \"" + shown +
+           "\" after losing the focus, not \"" + expected + "\"";
+  }
+
   // The first invariant that no longer holds, or an empty text.
-  std::string BrokenInvariant(bool typing,
-                              const std::array<QString, kReadOnlyBoxes.size()>& readOnlyBefore) {
+  std::string BrokenInvariant(bool mayHaveRunOperation, const Before& before) {
     if (!Window().isVisible()) {
       return "the window is gone";
     }
@@ -200,8 +239,13 @@ class MonkeyTest : public WindowTest {
     if (checked > 1) {
       return std::to_string(checked) + " radio buttons of the window are checked";
     }
-    if (typing && ReadOnlyTexts() != readOnlyBefore) {
-      return "typing changed a read-only box";
+    if (!mayHaveRunOperation) {
+      if (ReadOnlyTexts() != before.readOnlyTexts) {
+        return "an event that runs no operation changed a read-only box";
+      }
+      if (std::string broken = BrokenRewrite(before); !broken.empty()) {
+        return broken;
+      }
     }
     for (const char* name : kOutputs) {
       const std::string text = TextOf(name);
@@ -256,12 +300,12 @@ TEST_F(MonkeyTest, NoInputBreaksTheWindow) {
   // How often the outputs changed shows that the events reach the calculators.
   long outputChanges = 0;
   for (long event = 0; event < events; ++event) {
-    const auto readOnlyBefore = ReadOnlyTexts();
+    const Before before = Capture();
     const std::string outputsBefore = OutputTexts();
-    const bool typing = Act(random);
+    const bool mayHaveRunOperation = Act(random);
     QCoreApplication::processEvents();
     outputChanges += OutputTexts() != outputsBefore ? 1 : 0;
-    const std::string broken = BrokenInvariant(typing, readOnlyBefore);
+    const std::string broken = BrokenInvariant(mayHaveRunOperation, before);
     if (!broken.empty()) {
       FAIL() << broken << "\nafter event " << event << " of seed " << seed
              << " (replay: PARVELL_MONKEY_SEED=" << seed << "); the last events:" << RecentEvents();
