@@ -12,8 +12,9 @@ namespace shell {
 inline constexpr char kLayoutUnreadable[] = "载入窗口模板数据段出错!";
 inline constexpr char kWindowNotBuilt[] = "载入启动窗口失败";
 
-// The steps of start-up that tests replace. Each member defaults to what the program does; a test
-// overrides only the ones it needs.
+// The steps of start-up that tests replace. An empty member means the program's own step, so a
+// test sets only the ones it needs, e.g. reportFatalError to record the message instead of
+// waiting for the user to close a message box.
 struct StartupSeams {
   // Whether the stored layout can be read; false is the fatal error kLayoutUnreadable.
   std::function<bool()> layoutReadable;
