@@ -54,8 +54,8 @@ constexpr RoundCase kRoundCases[] = {
     {"RoundDecimal/amount", -1234567.8915, 3},
 };
 
-// Long texts: digits, which the parser has to walk to the end, and prose after a number, which
-// the full-width folding still has to walk.
+// Long texts: digits, which the parser has to walk to the end, and a number followed by prose,
+// which only a parser that folded the whole text before reading it would walk.
 struct LongCase {
   const char* name;
   std::string_view unit;  // repeated to the length of the text
