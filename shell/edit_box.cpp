@@ -1,6 +1,8 @@
 #include "shell/edit_box.h"
 
 #include <qdrawutil.h>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "numtext/rewrite.h"
+#include "shell/long_text.h"
 #include "shell/typing_filter.h"
 
 namespace shell {
@@ -42,11 +45,23 @@ EditBox::EditBox(InputRule rule, QWidget* parent) : QLineEdit(parent), rule_(rul
   setFrame(false);
   setTextMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
   setPalette(BoxPalette(palette()));
+  connect(this, &QLineEdit::textChanged, this,
+          [this](const QString& text) { FitEchoToLength(text.size()); });
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
   if (rule_ == InputRule::ReadOnly) {
     QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (event->matches(QKeySequence::Paste) && PasteLongText()) {
+    event->accept();
+    return;
+  }
+  if (echoMode() == NoEcho &&
+      (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut))) {
+    CopyLongText(event->matches(QKeySequence::Cut));
+    event->accept();
     return;
   }
   const QString typeable = TypeableText(rule_, event->text());
@@ -94,8 +109,49 @@ void EditBox::RewriteText() {
   setCursorPosition(std::min(selectionBegin, static_cast<int>(text().size())));
 }
 
+// A paste that makes the text long goes in whole: the line edit would lay it out first and record
+// an undo step per character.
+bool EditBox::PasteLongText() {
+  const QString pasted = QGuiApplication::clipboard()->text();
+  const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const int removed = hasSelectedText() ? selectionLength() : 0;
+  if (text().size() - removed + pasted.size() <= kLongText) {
+    return false;
+  }
+  FitEchoToLength(text().size() - removed + pasted.size());
+  setText(text().left(start) + pasted + text().mid(start + removed));
+  setCursorPosition(start + static_cast<int>(pasted.size()));
+  return true;
+}
+
+// Without echo the line edit refuses to copy; a long text is still the user's to copy.
+void EditBox::CopyLongText(bool cut) {
+  if (!hasSelectedText()) {
+    return;
+  }
+  QGuiApplication::clipboard()->setText(selectedText());
+  if (cut) {
+    const int start = selectionStart();
+    setText(text().left(start) + text().mid(start + selectionLength()));
+    setCursorPosition(start);
+  }
+}
+
+void EditBox::FitEchoToLength(qsizetype length) {
+  const EchoMode wanted = length > kLongText ? NoEcho : Normal;
+  if (echoMode() != wanted) {
+    setEchoMode(wanted);
+  }
+}
+
 void EditBox::paintEvent(QPaintEvent* event) {
-  QLineEdit::paintEvent(event);
+  if (echoMode() == NoEcho) {
+    QPainter background(this);
+    background.fillRect(rect(), palette().base());
+    PaintLongText(background, *this, contentsRect().marginsRemoved(textMargins()));
+  } else {
+    QLineEdit::paintEvent(event);
+  }
   QPainter painter(this);
   if (rule_ == InputRule::ReadOnly) {
     qDrawShadePanel(&painter, rect(), palette(), /*sunken=*/true, /*lineWidth=*/1);

@@ -25,6 +25,9 @@ class EditBox : public QLineEdit {
 
  private:
   void RewriteText();
+  bool PasteLongText();
+  void CopyLongText(bool cut);
+  void FitEchoToLength(qsizetype length);
 
   InputRule rule_;
 };
