@@ -33,8 +33,10 @@ void BalloonTip::setText(const QString& text) {
   text_ = text;
   const QRect textRect =
       fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 0), Qt::TextWordWrap, text_);
-  resize(std::max(textRect.width() + 2 * kPadding, kPointerX + kPointerHalfWidth + kCornerRadius),
-         textRect.height() + 2 * kPadding + kPointerHeight);
+  // One pixel more each way for the outline, which BodyRect leaves out.
+  resize(
+      std::max(textRect.width() + 2 * kPadding + 1, kPointerX + kPointerHalfWidth + kCornerRadius),
+      textRect.height() + 2 * kPadding + kPointerHeight + 1);
   update();
 }
 

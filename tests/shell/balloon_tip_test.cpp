@@ -63,11 +63,13 @@ TEST_F(BalloonTipTest, ShowsEachExportButtonsTipAfterThePointerRestsOnIt) {
   }
 }
 
-TEST_F(BalloonTipTest, IsATopLevelToolTipBelowItsTarget) {
+TEST_F(BalloonTipTest, IsATopLevelToolTipIn9PointSongBelowItsTarget) {
   RestOn("按钮4");
   ASSERT_TRUE(QTest::qWaitFor([this] { return balloon_->isVisible(); }, 1500));
   EXPECT_TRUE(balloon_->isWindow());
   EXPECT_EQ(balloon_->windowType(), Qt::ToolTip);
+  EXPECT_EQ(balloon_->font().pointSize(), 9);
+  EXPECT_EQ(balloon_->font().families().value(0), QString::fromUtf8("宋体"));
   const QWidget* target = Control<QWidget>("按钮4");
   const QRect targetOnScreen(target->mapToGlobal(QPoint(0, 0)), target->size());
   EXPECT_EQ(balloon_->geometry().top(), targetOnScreen.bottom() + 1);
