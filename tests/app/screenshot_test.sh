@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real parvell on a private X server, waits for its window to be mapped, works a
-# limit price and a profit and loss sum through it like a user, and saves a screenshot.
+# limit price and a profit and loss sum through it like a user, saves a screenshot and closes
+# the window with Esc.
 #
 #   screenshot_test.sh PARVELL MAP_PROBE WINDOW_SHOT CHECK_SCREENSHOT OUTPUT_PNG
 set -euo pipefail
@@ -69,6 +70,17 @@ drive_app() {
   sleep 1
 }
 
+# Closing runs the window's destructors, where sanitizers still find faults.
+close_app() {
+  xdotool key Escape
+  local tries
+  for ((tries = 0; tries < 100; tries++)); do
+    app_running || return 0
+    sleep 0.1
+  done
+  fail "parvell did not close on Esc"
+}
+
 check_log_clean() {
   if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/parvell.log" >/dev/null; then
     fail "a sanitizer reported an error"
@@ -82,6 +94,7 @@ main() {
   app_running || fail "parvell ended while it was being used"
   "$window_shot" "$window" "$output" || fail "could not take the screenshot"
   "$check_screenshot" "$output" "$window_width" "$window_height" || fail "bad screenshot"
+  close_app
   check_log_clean
   echo "screenshot: $output"
 }
