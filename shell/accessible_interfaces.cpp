@@ -75,11 +75,7 @@ QAccessibleInterface* CreateInterface(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibleInterfaces() {
-  static const bool installed = [] {
-    QAccessible::installFactory(CreateInterface);
-    return true;
-  }();
-  (void)installed;
+  QAccessible::installFactory(CreateInterface);
 }
 
 }  // namespace shell

@@ -4,8 +4,7 @@
 namespace shell {
 
 // Makes self-drawn labels static text that reads out what they show, and lets the combo box keep
-// its accessible name on every platform. Has to run before the first control is built; later calls
-// do nothing.
+// its accessible name on every platform. Has to run before the first control is built.
 void InstallAccessibleInterfaces();
 
 }  // namespace shell
