@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/check.h"
-#include "fuzz/utf8.h"
+#include "fuzz/fold_reference.h"
 #include "numtext/numtext.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "fuzz/utf8.h"
+#include "fuzz/fold_reference.h"
 
 #include <cstdint>
 
