@@ -5,6 +5,7 @@
 
 #include "shell/combo_box.h"
 #include "shell/label.h"
+#include "shell/radio_box.h"
 
 namespace shell {
 namespace {
@@ -62,12 +63,51 @@ class AccessibleComboBox : public QAccessibleWidget {
   ComboBox& box() const { return *static_cast<ComboBox*>(widget()); }
 };
 
+// Qt calls a checkable button that is not auto-exclusive a check box; these keep their groups
+// themselves, by parent, and are radio buttons to the user.
+class AccessibleRadioBox : public QAccessibleWidget {
+ public:
+  explicit AccessibleRadioBox(RadioBox* box) : QAccessibleWidget(box, QAccessible::RadioButton) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return box().text();
+    }
+    return QAccessibleWidget::text(kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = box().isChecked();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    return QAccessibleWidget::actionNames() << pressAction();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      box().click();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  RadioBox& box() const { return *static_cast<RadioBox*>(widget()); }
+};
+
 QAccessibleInterface* CreateInterface(const QString&, QObject* object) {
   if (auto* label = qobject_cast<Label*>(object)) {
     return new AccessibleLabel(label);
   }
   if (auto* box = qobject_cast<ComboBox*>(object)) {
     return new AccessibleComboBox(box);
+  }
+  if (auto* box = qobject_cast<RadioBox*>(object)) {
+    return new AccessibleRadioBox(box);
   }
   return nullptr;
 }

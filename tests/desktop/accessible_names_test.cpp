@@ -140,5 +140,25 @@ TEST_F(AccessibleNamesTest, ComboBoxGivesItsTextAsValue) {
       QAccessibleActionInterface::showMenuAction()));
 }
 
+// Radio boxes keep their groups themselves; a screen reader still has to hear radio buttons, and
+// which of them is checked.
+TEST_F(AccessibleNamesTest, RadioBoxesAreRadioButtons) {
+  Click("单选框2");
+  for (const auto& [name, checked] : {std::pair{"单选框1", false}, std::pair{"单选框2", true},
+                                      std::pair{"单选框4", true}, std::pair{"单选框5", false}}) {
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(Control<QWidget>(name));
+    EXPECT_EQ(radio->role(), QAccessible::RadioButton) << name;
+    EXPECT_EQ(radio->state().checked, checked) << name;
+  }
+}
+
+TEST_F(AccessibleNamesTest, PressingARadioBoxClicksIt) {
+  QAccessible::queryAccessibleInterface(Control<QWidget>("单选框5"))
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Control<QAbstractButton>("单选框5")->isChecked());
+  EXPECT_EQ(TextOf("标签_补仓3"), "减仓数量");
+}
+
 }  // namespace
 }  // namespace shell
