@@ -11,21 +11,51 @@ namespace shell {
 namespace {
 
 // Without this, a label is an anonymous panel. An output label is named after its caption and
-// gives what it shows as its value; any other label is named by its text.
-class AccessibleLabel : public QAccessibleWidget {
+// gives what it shows as its value and as read-only text, which screen readers read out; any other
+// label is named by its text.
+class AccessibleLabel : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit AccessibleLabel(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) {
+      return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+  }
+
   QString text(QAccessible::Text kind) const override {
-    const QString shown = static_cast<const Label*>(widget())->text();
     if (kind == QAccessible::Value) {
-      return shown;
+      return Shown();
     }
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      return shown;
+      return Shown();
     }
     return QAccessibleWidget::text(kind);
   }
+
+  QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
+
+  // The text can be neither selected nor edited, has no caret and needs no scrolling.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QString Shown() const { return static_cast<const Label*>(widget())->text(); }
 };
 
 // On Linux and macOS Qt names an editable combo box after its text, leaving the caption to label

@@ -126,6 +126,10 @@ TEST_F(AccessibleNamesTest, LabelsReadOutWhatTheyShow) {
   for (const char* output : {"标签17", "标签18", "标签20"}) {
     EXPECT_NE(TextOf(output), "-") << output;
     EXPECT_EQ(AccessibleValue(output), TextOf(output)) << output;
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(Control<QWidget>(output))->textInterface();
+    ASSERT_NE(text, nullptr) << output;
+    EXPECT_EQ(text->text(0, text->characterCount()).toStdString(), TextOf(output)) << output;
   }
   EXPECT_EQ(AccessibleName(Control<QWidget>("标签14")), "占用资金");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Control<QWidget>("标签17"))->role(),
