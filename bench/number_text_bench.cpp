@@ -129,7 +129,7 @@ void RegisterNumberTextBenchmarks() {
         ->Arg(kLongSizes[0])
         ->Arg(kLongSizes[1])
         ->Repetitions(kRepetitions)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMicrosecond);
   }
 }
 
