@@ -32,6 +32,9 @@ constexpr long kDefaultEvents = 100000;
 // One paste in this many is about a megabyte long.
 constexpr unsigned kHugePasteOdds = 1000;
 constexpr std::size_t kEventsShownOnFailure = 12;
+// One hover in this many waits longer than the balloon tips' delay of 600 ms.
+constexpr unsigned kRestOdds = 100;
+constexpr int kRestMs = 700;
 
 constexpr std::array kRadioGroup = {"单选框1", "单选框2", "单选框3", "单选框5"};
 constexpr std::array kReadOnlyBoxes = {"编辑框3涨跌停计算3", "编辑框_总持仓", "编辑框_均价MY"};
@@ -156,13 +159,24 @@ class MonkeyTest : public WindowTest {
       Log("click " + control->objectName());
       QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
       return qobject_cast<QAbstractButton*>(control) != nullptr;
-    } else if (roll < 88) {
+    } else if (roll < 85) {
       const QString text = random() % kHugePasteOdds == 0 ? reliability::HugeText(random)
                            : random() % 2 == 0            ? reliability::RandomNumberText(random)
                                                           : reliability::RandomText(random);
       Log("paste " + Printable(text));
       QGuiApplication::clipboard()->setText(text);
       QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    } else if (roll < 88) {
+      // Now and then the pointer comes to rest on a button, long enough for the balloon tip of
+      // an export button to show.
+      const bool rest = random() % kRestOdds == 0;
+      const auto& pool = rest ? buttons_ : controls_;
+      QWidget* control = pool[random() % pool.size()];
+      QTest::mouseMove(control, control->rect().center());
+      Log((rest ? "rest the mouse on " : "move the mouse over ") + control->objectName());
+      if (rest) {
+        QTest::qWait(kRestMs);
+      }
     } else {
       PickDirection(random);
       return false;
