@@ -1,6 +1,6 @@
 // A seeded random user on the real window: keys of every kind, input-method commits, clicks on
-// every control, pastes of odd and huge texts and combo box picks, with the window's invariants
-// checked after each event.
+// every control, pastes of odd and huge texts, mouse moves and combo box picks, with the window's
+// invariants checked after each event.
 //
 // Replay a failure with the seed it prints: PARVELL_MONKEY_SEED=<seed> monkey_test
 // PARVELL_MONKEY_EVENTS sets the number of events (default 100000).
