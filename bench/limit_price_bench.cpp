@@ -1,6 +1,6 @@
 // CalculateLimitPrice over growing counts, and beside the largest count the plain loop of limit
-// moves that it must beat: once the price stops changing, further moves change nothing. The
-// longest series of moves there is shows the slowest click.
+// moves that it must beat: once the price stops changing, further moves change nothing. A series
+// as long as any shows the slowest click.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -31,8 +31,8 @@ constexpr double kPrice = 10.0;
 constexpr double kRate = 0.1;
 constexpr Series kUp{"up", "10", "单选框1", 0};
 constexpr Series kDown{"down", "10", "单选框1", 1};
-// The longest series there is: 5 % moves up from the smallest price that such a move still
-// changes, 11 times the least subnormal double, take 29756 moves to reach infinity.
+// A series as long as any: 5 % is the smallest rate, and 11 times the least subnormal double the
+// smallest price that such a move still changes; it takes 29756 moves to reach infinity.
 constexpr Series kLongest{"longest", "5.4e-323", "单选框3", 0};
 
 void CalculateLimitPrice(benchmark::State& state, Series series) {
