@@ -18,16 +18,11 @@ constexpr calculators::Colour kPurple = 0x800080;
 constexpr std::array<const char*, 2> kDirections = {"涨", "跌"};
 
 // Name, kind, parent, place, size, initial text, differences from the kind's defaults.
+// clang-format off
 constexpr std::array<ControlSpec, 59> kLayout = {{
     // Limit price calculator.
     {"分组框1", GroupBox, kWindow, {8, 8}, {432, 120}, ""},
-    {"标签9",
-     Label,
-     kWindow,
-     {304, 24},
-     {125, 24},
-     "涨停跌停计算",
-     {.font = YaHei16, .textColour = kWhite, .background = kGrey, .centred = true}},
+    {"标签9", Label, kWindow, {304, 24}, {125, 24}, "涨停跌停计算", {.font = YaHei16, .textColour = kWhite, .background = kGrey, .centred = true}},
     {"单选框1", RadioBox, kWindow, {38, 24}, {80, 24}, "10%涨跌幅", {.checked = true}},
     {"单选框2", RadioBox, kWindow, {129, 24}, {80, 24}, "20%涨跌幅"},
     {"单选框3", RadioBox, kWindow, {221, 24}, {73, 24}, "5%涨跌幅"},
@@ -43,13 +38,7 @@ constexpr std::array<ControlSpec, 59> kLayout = {{
 
     // Profit and loss calculator.
     {"分组框3", GroupBox, kWindow, {8, 130}, {432, 184}, ""},
-    {"标签24",
-     Label,
-     kWindow,
-     {172, 143},
-     {109, 24},
-     "盈亏计算",
-     {.font = YaHei16, .textColour = kWhite, .background = kPurple, .centred = true}},
+    {"标签24", Label, kWindow, {172, 143}, {109, 24}, "盈亏计算", {.font = YaHei16, .textColour = kWhite, .background = kPurple, .centred = true}},
     {"标签12", Label, kWindow, {32, 176}, {56, 24}, "持仓数量"},
     {"编辑框盈亏计算1", EditBox, kWindow, {24, 200}, {72, 32}, "", {.rule = Integer}},
     {"标签13", Label, kWindow, {123, 176}, {56, 24}, "持仓成本"},
@@ -58,32 +47,14 @@ constexpr std::array<ControlSpec, 59> kLayout = {{
     {"标签15", Label, kWindow, {213, 176}, {56, 24}, "目标价格"},
     {"编辑框盈亏计算4", EditBox, kWindow, {205, 200}, {72, 32}, "", {.rule = Decimal}},
     {"标签14", Label, kWindow, {336, 180}, {56, 24}, "占用资金"},
-    {"标签17",
-     Label,
-     kWindow,
-     {304, 206},
-     {96, 24},
-     "-",
-     {.font = YaHei12, .centred = true, .wordWrap = true, .thinBorder = true}},
+    {"标签17", Label, kWindow, {304, 206}, {96, 24}, "-", {.font = YaHei12, .centred = true, .wordWrap = true, .thinBorder = true}},
     {"标签21", Label, kWindow, {400, 206}, {16, 24}, "元", {.font = YaHei14, .centred = true}},
     {"标签16", Label, kWindow, {37, 252}, {100, 24}, "资金盈亏数(利润)"},
     {"标签19", Label, kWindow, {198, 251}, {48, 24}, "涨跌幅"},
     {"按钮3盈亏计算", Button, kWindow, {332, 257}, {64, 32}, "计算"},
-    {"标签18",
-     Label,
-     kWindow,
-     {24, 277},
-     {111, 24},
-     "-",
-     {.font = YaHei13, .centred = true, .thinBorder = true}},
+    {"标签18", Label, kWindow, {24, 277}, {111, 24}, "-", {.font = YaHei13, .centred = true, .thinBorder = true}},
     {"标签22", Label, kWindow, {135, 277}, {17, 24}, "元", {.font = YaHei14, .centred = true}},
-    {"标签20",
-     Label,
-     kWindow,
-     {178, 277},
-     {68, 24},
-     "-",
-     {.font = YaHei14, .centred = true, .thinBorder = true}},
+    {"标签20", Label, kWindow, {178, 277}, {68, 24}, "-", {.font = YaHei14, .centred = true, .thinBorder = true}},
     {"标签23", Label, kWindow, {246, 277}, {23, 24}, "%", {.font = YaHei14, .centred = true}},
     {"按钮2向下导入", Button, "分组框3", {75, 104}, {45, 16}, "下导出", {.font = YaHei10}},
     {"气球提示框1", TipProvider, "分组框3", {121, 104}, {26, 16}, ""},
@@ -91,13 +62,7 @@ constexpr std::array<ControlSpec, 59> kLayout = {{
 
     // Position cost calculator.
     {"分组框2", GroupBox, kWindow, {8, 320}, {432, 192}, ""},
-    {"标签6",
-     Label,
-     kWindow,
-     {152, 333},
-     {155, 24},
-     "补仓加仓成本计算",
-     {.font = YaHei16, .textColour = kWhite, .background = kGrey, .centred = true}},
+    {"标签6", Label, kWindow, {152, 333}, {155, 24}, "补仓加仓成本计算", {.font = YaHei16, .textColour = kWhite, .background = kGrey, .centred = true}},
     {"单选框4", RadioBox, "分组框2", {362, 8}, {48, 24}, "加仓", {.checked = true}},
     {"单选框5", RadioBox, kWindow, {370, 348}, {48, 24}, "减仓"},
     {"标签_补仓1", Label, kWindow, {47, 372}, {56, 24}, "持仓数量"},
@@ -120,14 +85,9 @@ constexpr std::array<ControlSpec, 59> kLayout = {{
     {"气球提示框3", TipProvider, "分组框2", {232, 176}, {26, 16}, ""},
 
     // Below the three sections.
-    {"标签10",
-     Label,
-     kWindow,
-     {12, 513},
-     {38, 24},
-     "v0.7.3",
-     {.font = Plain12, .textColour = kGrey}},
+    {"标签10", Label, kWindow, {12, 513}, {38, 24}, "v0.7.3", {.font = Plain12, .textColour = kGrey}},
 }};
+// clang-format on
 
 }  // namespace
 
